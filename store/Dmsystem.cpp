@@ -103,6 +103,7 @@ void TStoreQuery::close()
 {
     sqlite3_finalize(m_statement);
     m_statement = nullptr;
+    m_columns.clear();
 }
 
 void TStoreQuery::fail(const char *what) const
@@ -123,6 +124,9 @@ void TStoreQuery::prepare(const char *statement)
     sqlite3 *db = m_connection.handle();
     if (sqlite3_prepare_v2(db, statement, -1, &m_statement, nullptr) != SQLITE_OK)
         fail("statement rejected");
+    const int count = sqlite3_column_count(m_statement);
+    for (int i = 0; i < count; ++i)
+        m_columns.emplace_back(sqlite3_column_name(m_statement, i));
 }
 
 void TStoreQuery::bind(int index, const QString &value)
@@ -162,10 +166,9 @@ int TStoreQuery::exec()
 
 int TStoreQuery::columnIndex(const char *column) const
 {
-    const int count = sqlite3_column_count(m_statement);
-    for (int i = 0; i < count; ++i) {
-        if (sqlite3_stricmp(sqlite3_column_name(m_statement, i), column) == 0)
-            return i;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (sqlite3_stricmp(m_columns[i].c_str(), column) == 0)
+            return int(i);
     }
     // Every statement names the columns it reads, so this is a mistake in the
     // program, not in the file.
@@ -230,7 +233,7 @@ QVector<BtRecord> TDm::readRecords()
         record.rq = adoql.textValue("rq");
         record.sj = adoql.textValue("sj");
         record.sy = adoql.intValue("sy");
-        records.append(record);
+        records.append(std::move(record));
     }
     adoql.close();
     return records;

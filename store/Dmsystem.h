@@ -13,6 +13,8 @@
 
 #include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -26,6 +28,7 @@ struct BtRecord {
     QString sj;  // moment of the visit, yyyy-MM-dd hh:mm:ss
     int sy = 0;  // 1 = frequently used
 };
+Q_DECLARE_TYPEINFO(BtRecord, Q_RELOCATABLE_TYPE);  // lists of 100,000 grow by realloc
 
 // Background choice (table bj): 0..5 built-in pictures, 6 the user's file lj.
 struct Background {
@@ -107,6 +110,7 @@ private:
     TStoreConnection &m_connection;
     sqlite3_stmt *m_statement = nullptr;
     const char *m_text = "";
+    std::vector<std::string> m_columns;  // names of the prepared statement's columns
 };
 
 class TDm

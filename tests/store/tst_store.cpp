@@ -460,6 +460,13 @@ void TestStore::twoConnectionsShareCommittedRows()
         QCOMPARE(browser.updateSettings().ser, QStringLiteral("1.1"));
         browser.setExitPrompt(false);
         QCOMPARE(updater.exitSettings().tc, 0);
+
+        // Neither keeps a read open between calls: a full checkpoint by a third
+        // connection is not held up (its first column, busy, is 0).
+        browser.addressList();
+        updater.findByTitle("shared");
+        RawStore third(m_folder + "lzdat.dll");
+        QCOMPARE(third.column("PRAGMA wal_checkpoint(TRUNCATE)").value(0), QStringLiteral("0"));
     }
     TDm again(m_folder);
     QCOMPARE(titles(again.addressList()), QStringList{"shared"});
