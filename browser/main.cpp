@@ -1,0 +1,28 @@
+// 岚舟Browser: start-up.
+#include "browser/shell/ServiceSite.h"
+#include "browser/shell/UnitFormMain.h"
+#include "platform/WebEngineSetup.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char *argv[])
+{
+    try {
+        WebEngineSetup::prepareFlags();
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("LzIE"));
+        QApplication::setApplicationDisplayName(QStringLiteral("岚舟Browser"));
+        QFont::insertSubstitutions(QStringLiteral("宋体"),
+                                   {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
+                                    QStringLiteral("Noto Serif CJK SC")});
+
+        TFormMain FormMain(QApplication::applicationDirPath() + QLatin1Char('/'), ServiceSite);
+        QObject::connect(&FormMain, &TFormMain::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+        FormMain.showMaximized();
+        return app.exec();
+    } catch (...) {
+        // Whatever escapes the start ends the program without a message.
+        return 1;
+    }
+}

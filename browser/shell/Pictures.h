@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The browser's own pictures: the seven 1024 × 768 backgrounds and the glyphs
+// of its buttons.
+namespace Pictures {
+
+// The built-in backgrounds, numbered as the stored choice numbers them.
+enum Background {
+    Designed = -1,
+    LightBlue = 0,
+    LightYellow = 1,
+    Pink = 2,
+    FreshGreen = 3,
+    LightPurple = 4,
+    InkWash = 5,
+};
+
+// A 1024 × 768 background; made once, then kept.
+QImage background(int which);
+
+enum State { Normal, Hover, Pressed };
+
+// A button glyph drawn at size in the given state.
+QPixmap glyph(const QString &name, QSize size, State state = Normal);
+
+} // namespace Pictures
