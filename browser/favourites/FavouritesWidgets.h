@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The look shared by the favourites dialogs.
+namespace FavouritesWidgets {
+
+// A masked edit that shows "*" for every character typed.
+QLineEdit *passwordEdit(QWidget *parent, int width, int height);
+// A skinned push button of 80 × 27; Enter elsewhere in the dialog never presses it.
+QPushButton *button(QWidget *parent, const QString &caption);
+
+} // namespace FavouritesWidgets
