@@ -6,9 +6,11 @@
 #include <QVariant>
 #include <QWidget>
 
+class QPrinter;
 class QWebEngineProfile;
 class QWebEnginePage;
 class QWebEngineView;
+class WebDialogs;
 
 // The embedded web-browser control: one page in one view, with the operations,
 // properties and events a browser shell expects of it. New windows a page asks
@@ -42,6 +44,26 @@ public:
     static void setStatusTexts(const StatusTexts &texts);
     static const StatusTexts &statusTexts();
 
+    // The page shown in place of one whose renderer died; %1 is the address
+    // of the page that was lost.
+    struct CrashTexts {
+        QString title = QStringLiteral("The page stopped");
+        QString message = QStringLiteral("The process showing this page ended unexpectedly.");
+        QString reload = QStringLiteral("Reload %1");
+    };
+    static void setCrashTexts(const CrashTexts &texts);
+
+    // The dialogs every control asks through (not owned); null: every
+    // question is answered "no" and nothing is shown.
+    static void setDialogs(WebDialogs *dialogs);
+    static WebDialogs *dialogs();
+
+    // Text sizes of command 19: the default font size in pixels for the
+    // levels 0 (smallest) to 4 (largest); level 2 is the engine's default.
+    static int textSizePixels(int level);
+    static constexpr double MinZoom = 0.25;
+    static constexpr double MaxZoom = 5.0;
+
     explicit WebBrowser(QWebEngineProfile *profile, QWidget *parent = nullptr);
     ~WebBrowser() override;
 
@@ -53,7 +75,20 @@ public:
     bool GoBack();
     bool GoForward();
     // Runs one command on the page; false when it is not known or fails.
+    // Save as, print, print preview and properties ask through dialogs();
+    // CmdZoom takes the text-size level (0 to 4) as in.
     bool ExecWB(int command, int option = PromptUser, const QVariant &in = QVariant());
+
+    // Zoom of the document on display (clamped to MinZoom..MaxZoom); every
+    // new document starts at 1.
+    void setPageZoom(double factor);
+    double pageZoom() const;
+
+    // Prints the page on printer and returns when it is done (a preview
+    // paints through this); false when the page could not be printed or a
+    // print of this control is already running.
+    bool printAndWait(QPrinter *printer);
+    bool isPrinting() const { return m_printing; }
     // The address of the page shown.
     QString LocationURL() const;
     QString LocationName() const;
@@ -78,12 +113,26 @@ signals:
     // The page closed its own window (window.close()). Delivered after the
     // page's own handling is over, so the receiver may destroy this control.
     void WindowClosing();
+    // A print started by CmdPrint is over.
+    void PrintFinished(bool success);
+    // The renderer of the page died; the control shows a page that says so.
+    void RendererTerminated();
 
 private:
     friend class WebBrowserPage;
     QWebEnginePage *requestNewWindow();
+    void connectPage(QWebEnginePage *page);
+    bool saveAs();
+    bool print();
+    bool showProperties();
+    void showCrashPage();
 
     QWebEngineView *m_view = nullptr;
     int m_tag = 0;
     bool m_loading = false;
+    bool m_printing = false;
+    QPrinter *m_printer = nullptr;
+    int m_propertiesRequest = 0;
+    QUrl m_lostUrl;
+    Qt::WindowStates m_stateBeforeFullScreen;
 };

@@ -68,6 +68,7 @@ TFormMain::TFormMain(const QString &appPath, const QString &serviceSite, QWidget
     buildChrome();
     buildMenus();
     FormCreate();
+    setUpPageCommands();
 }
 
 TFormMain::~TFormMain()

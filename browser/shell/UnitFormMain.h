@@ -16,6 +16,7 @@ class SkinButton;
 class TabControl;
 class TDm;
 class TDownloadIEInterface;
+class PageDialogs;
 
 // The main window: a borderless, skinned window around the tabs. It owns the
 // tab manager, the address bar, the page commands and the openers of every
@@ -47,6 +48,8 @@ public:
     QString AppPath;
     int ActiveFrameIndex = -1;
     TDm *Dm = nullptr;
+    // What pages ask of the user (dialogs, find bar, downloads).
+    PageDialogs *Dialogs = nullptr;
 
     // Controls.
     PicturePanel *img_c = nullptr;
@@ -201,6 +204,10 @@ private:
     void applyStoredBackground();
     // The page commands act on this browser: null on the first tab.
     WebBrowser *activeAddedBrowser();
+    // The page commands' dialogs and downloads, made once.
+    void setUpPageCommands();
+    // Page zoom of the zoom items: the mark, the page, the button's caption.
+    void zoomItemClick(QAction *item, double factor, const QString &caption);
 
     QString m_serviceSite;
     QWebEngineProfile *m_profile = nullptr;
