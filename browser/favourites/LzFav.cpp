@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -49,7 +50,9 @@ TfrmLzFav::TfrmLzFav(TFormMain *owner, std::unique_ptr<FilingSender> sender)
     suiImageButton13 = cornerCloseButton();
     suiImageButton13->setToolTip(QStringLiteral("关闭"));
 
-    webFavorites = new WebBrowser(owner->webProfile(), this);
+    // The page is a local file: the shared off-the-record profile serves it and,
+    // unlike the window's own profile, outlives this dialog.
+    webFavorites = new WebBrowser(QWebEngineProfile::defaultProfile(), this);
     webFavorites->setGeometry(0, 18, 306, 342);
     webFavorites->page()->settings()->setDefaultTextEncoding(QStringLiteral("GB18030"));
 
@@ -58,26 +61,26 @@ TfrmLzFav::TfrmLzFav(TFormMain *owner, std::unique_ptr<FilingSender> sender)
     addDragHandle(bottomPanel);
 
     Label1 = new QLabel(QStringLiteral("LZ 加密密码作为个人收藏的依据，以便日后个人查看。"), bottomPanel);
-    Label1->setGeometry(8, 8, 292, 18);
+    Label1->setGeometry(8, 4, 290, 34);
     Label1->setWordWrap(true);
 
     suiCheckBox1 = new QCheckBox(QStringLiteral("是否输入加密密码"), bottomPanel);
-    suiCheckBox1->setGeometry(8, 32, 140, 20);
+    suiCheckBox1->setGeometry(8, 38, 150, 20);
     suiCheckBox1->setChecked(false);
 
     edtCheck = FavouritesWidgets::passwordEdit(bottomPanel, 160, 20);
-    edtCheck->move(8, 56);
+    edtCheck->move(8, 62);
     edtCheck->setEnabled(false);
 
     suiProgressBar1 = new QProgressBar(bottomPanel);
     suiProgressBar1->setRange(0, 100);
     suiProgressBar1->setValue(0);
     suiProgressBar1->setTextVisible(true);
-    suiProgressBar1->setGeometry(8, 84, 196, 20);
+    suiProgressBar1->setGeometry(8, 89, 196, 20);
     suiProgressBar1->hide();
 
     bbtnOk = FavouritesWidgets::button(bottomPanel, QStringLiteral("开始导入"));
-    bbtnOk->move(306 - 80 - 10, 116 - 27 - 8);
+    bbtnOk->move(306 - 80 - 10, 116 - 27 - 5);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
