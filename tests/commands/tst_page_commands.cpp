@@ -159,6 +159,7 @@ private slots:
     void saveAsAndPrintWriteFiles();
     void printPreviewPaintsThePage();
     void downloadLandsInChosenFolder();
+    void deadRendererLeavesAPageThatSaysSo();
 
 private:
     WebBrowser *openTab(const QString &path, const QString &title);
@@ -428,6 +429,17 @@ void PageCommandsTest::downloadLandsInChosenFolder()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), DownloadBody);
     downloads->hide();
+}
+
+void PageCommandsTest::deadRendererLeavesAPageThatSaysSo()
+{
+    WebBrowser *b = openTab(QStringLiteral("/page.html"), QStringLiteral("Lanzhou Page"));
+    QVERIFY(b);
+    QSignalSpy died(b, &WebBrowser::RendererTerminated);
+    b->Navigate(QStringLiteral("chrome://crash"));
+    QVERIFY(died.wait(30000));
+    QTRY_COMPARE_WITH_TIMEOUT(b->LocationName(), QStringLiteral("网页已停止"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(b, QStringLiteral("document.getElementById('reload') ? 1 : 0")).toInt() == 1, 10000);
 }
 
 QTEST_MAIN(PageCommandsTest)
