@@ -6,6 +6,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 const char kStoreFileName[] = "lzdat.dll";
@@ -111,7 +114,7 @@ void TStoreQuery::fail(const char *what) const
     sqlite3 *db = m_connection.isOpen() ? m_connection.handle() : nullptr;
     const int code = db ? sqlite3_errcode(db) : SQLITE_ERROR;
     const QString reason = sqliteMessage(db, code);
-    const QString statement = QString::fromUtf8(m_text);
+    const QString statement = QString::fromStdString(m_text);
     const_cast<TStoreQuery *>(this)->close();
     throwStoreError(QStringLiteral("本地数据出错 (local store error) %1 [%2]: %3")
                             .arg(QString::fromUtf8(what), statement, reason));
@@ -174,7 +177,7 @@ int TStoreQuery::columnIndex(const char *column) const
     // program, not in the file.
     const_cast<TStoreQuery *>(this)->close();
     throwStoreError(QStringLiteral("本地数据出错 (local store error) [%1]: no column %2")
-                            .arg(QString::fromUtf8(m_text), QString::fromUtf8(column)));
+                            .arg(QString::fromStdString(m_text), QString::fromUtf8(column)));
 }
 
 qint64 TStoreQuery::int64Value(const char *column) const
@@ -289,6 +292,58 @@ QVector<BtRecord> TDm::recordsOfDay(const QDate &day)
     adoql.prepare("SELECT id, bt, ur, rq, sj, sy FROM bt WHERE rq = ?1 ORDER BY sy DESC, id");
     adoql.bind(1, day.toString(QLatin1String(kDayFormat)));
     return readRecords();
+}
+
+QVector<qint64> TDm::readIds()
+{
+    QVector<qint64> ids;
+    while (adoql.next())
+        ids.append(adoql.int64Value("id"));
+    adoql.close();
+    return ids;
+}
+
+QVector<qint64> TDm::recordIds()
+{
+    // Read from the index bt_sy alone.
+    adoql.prepare("SELECT id FROM bt ORDER BY sy DESC, id");
+    return readIds();
+}
+
+QVector<qint64> TDm::recordIdsByTitle(const QString &text)
+{
+    adoql.prepare("SELECT id FROM bt WHERE bt LIKE '%' || ?1 || '%' ORDER BY sy DESC, id");
+    adoql.bind(1, text);
+    return readIds();
+}
+
+QVector<qint64> TDm::recordIdsOfDay(const QDate &day)
+{
+    if (!day.isValid())
+        return {};
+    adoql.prepare("SELECT id FROM bt WHERE rq = ?1 ORDER BY sy DESC, id");
+    adoql.bind(1, day.toString(QLatin1String(kDayFormat)));
+    return readIds();
+}
+
+QVector<BtRecord> TDm::recordsByIds(const QVector<qint64> &ids)
+{
+    // One statement per chunk of ids, each bound as a parameter.
+    constexpr int Chunk = 500;
+    QVector<BtRecord> records;
+    records.reserve(ids.size());
+    for (int start = 0; start < ids.size(); start += Chunk) {
+        const int count = std::min<int>(Chunk, ids.size() - start);
+        std::string statement = "SELECT id, bt, ur, rq, sj, sy FROM bt WHERE id IN (?";
+        for (int i = 1; i < count; ++i)
+            statement += ",?";
+        statement += ")";
+        adoql.prepare(statement.c_str());
+        for (int i = 0; i < count; ++i)
+            adoql.bind(i + 1, ids.at(start + i));
+        records += readRecords();
+    }
+    return records;
 }
 
 void TDm::updateRecord(qint64 id, const QString &title, const QString &url, int sy)

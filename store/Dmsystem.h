@@ -109,7 +109,7 @@ private:
 
     TStoreConnection &m_connection;
     sqlite3_stmt *m_statement = nullptr;
-    const char *m_text = "";
+    std::string m_text;  // the prepared statement, for messages
     std::vector<std::string> m_columns;  // names of the prepared statement's columns
 };
 
@@ -140,6 +140,14 @@ public:
     void deleteNotFrequent();  // rows with sy = 0
     void deleteAll();
 
+    // The long lists as ids only, in list order (sy descending, ties in id
+    // order), and the records of a few ids, fetched when they are shown. At
+    // 100,000 rows reading every column of every row is too slow for a click.
+    QVector<qint64> recordIds();
+    QVector<qint64> recordIdsByTitle(const QString &text);  // % and _ act as wildcards
+    QVector<qint64> recordIdsOfDay(const QDate &day);
+    QVector<BtRecord> recordsByIds(const QVector<qint64> &ids);  // any order; ids without a row are left out
+
     // Options and exit.
     Background background();
     void setBackground(int bj);  // 0..5, the built-in pictures
@@ -158,6 +166,7 @@ public:
 
 private:
     QVector<BtRecord> readRecords();
+    QVector<qint64> readIds();
     [[noreturn]] void missingRow(const char *table);
     void updateSingleRow(const char *table);
 

@@ -2,33 +2,51 @@
 // openers, and the exit routine.
 #include "browser/shell/UnitFormMain.h"
 
+#include "browser/records/BackgroundRule.h"
+#include "browser/records/RecordRows.h"
+#include "browser/records/UnitSet.h"
+#include "browser/records/qc.h"
+#include "browser/records/qu.h"
 #include "browser/shell/AddressRules.h"
 #include "browser/shell/DownloadIEInterface.h"
-#include "browser/shell/Pictures.h"
 #include "browser/shell/TabStrip.h"
 #include "platform/MessageBox.h"
 #include "platform/SkinWidgets.h"
 #include "platform/WebBrowser.h"
+#include "platform/WindowHelpers.h"
 #include "store/Dmsystem.h"
 
 #include <QComboBox>
-#include <QFileInfo>
+#include <QListView>
 #include <QTabWidget>
 
-// Rebuilds the address bar's list from the store, frequently used pages first.
+// Rebuilds the address bar's list from the store, frequently used pages first;
+// the address bar's text becomes empty. Failures reach the caller.
 void TFormMain::P_Cdzl()
 {
+    // The list holds the records' ids and reads a record when it is shown, so
+    // that a long history does not hold up the window.
+    auto *list = qobject_cast<TAddressListModel *>(cmbAddr->model());
+    if (!list) {
+        list = new TAddressListModel(Dm, cmbAddr);
+        cmbAddr->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        cmbAddr->setModel(list);
+        if (auto *view = qobject_cast<QListView *>(cmbAddr->view()))
+            view->setUniformItemSizes(true);
+    }
     cmbAddr->clear();
     cmbAddr->clearEditText();
-    for (const BtRecord &r : Dm->addressList())
-        cmbAddr->addItem(AddressRules::addressItem(r.sy, r.bt, r.ur));
+    list->setIds(Dm->recordIds());
+    cmbAddr->clearEditText();
 }
 
 // Records the page of the clicked tab, once per tab caption.
 void TFormMain::P_TimeAddUrl()
 {
+    if (PclParent->currentWidget() == TabSheet1)
+        return;
     const int page = PclParent->currentIndex();
-    if (page <= 0)
+    if (page < 0)
         return;
     try {
         const int i = page - 1;
@@ -50,50 +68,75 @@ void TFormMain::P_TimeAddUrl()
     }
 }
 
+// The start-up background rule: the stored choice becomes img_c's picture.
 void TFormMain::applyStoredBackground()
 {
-    const Background b = Dm->background();
-    if (b.bj >= 0 && b.bj <= 5) {
-        img_c->setPicture(Pictures::background(b.bj));
-    } else if (b.bj == 6) {
-        QImage own;
-        if (QFileInfo::exists(b.lj) && own.load(b.lj))
-            img_c->setPicture(own);
-        else
-            img_c->setPicture(Pictures::background(Pictures::LightBlue));
-    }
+    if (const auto picture = BackgroundRule::startupPicture(Dm->background(), &CustomPicturePath))
+        img_c->setPicture(*picture);
 }
 
-void TFormMain::N81Click() {}
+// "清除地址栏记录": the record manager, modal; the address list is rebuilt
+// when it closes.
+void TFormMain::N81Click()
+{
+    auto *frmQc = WindowHelpers::ownedInstance<TfrmQc>(this, QStringLiteral("frmQc"),
+                                                       [this] { return new TfrmQc(this); });
+    frmQc->setBackgroundPicture(img_c->picture());
+    frmQc->exec();
+    try {
+        P_Cdzl();
+    } catch (const std::exception &e) {
+        MessageBox::show(this, QStringLiteral("无法读取地址记录。\n") + QString::fromUtf8(e.what()),
+                         QStringLiteral("岚舟Browser"), QMessageBox::Warning);
+    }
+}
 
 void TFormMain::btnqcClick()
 {
     N81Click();
 }
 
-void TFormMain::LZ2Click() {}
+// "LZ 选项": the options, beside the main window (not modal).
+void TFormMain::LZ2Click()
+{
+    try {
+        auto *frmSet = WindowHelpers::ownedInstance<TfrmSet>(this, QStringLiteral("frmSet"),
+                                                             [this] { return new TfrmSet(this); });
+        frmSet->setBackgroundPicture(img_c->picture());
+        frmSet->show();
+        frmSet->raise();
+        frmSet->activateWindow();
+    } catch (const std::exception &) {
+        // An options dialog that cannot be made simply does not open.
+    }
+}
 
 void TFormMain::SpeedButton2Click()
 {
     LZ2Click();
 }
 
+// The exit routine's decision: ask when the prompt is switched on. A setting
+// that cannot be read ends the program without asking, rather than leaving
+// "退出" and the close button without effect.
 bool TFormMain::exitRoutine()
 {
     int tc = 0;
     try {
         tc = Dm->exitSettings().tc;
     } catch (const std::exception &) {
-        // Without its setting the routine still ends the program.
         return true;
     }
     if (tc != 1)
         return true;
-    return MessageBox::show(this, QStringLiteral("您确定退出岚舟Browser吗？"), QStringLiteral("岚舟Browser"),
-                            QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel)
-        == QMessageBox::Ok;
+    auto *frmQu = WindowHelpers::ownedInstance<TfrmQu>(this, QStringLiteral("frmQu"),
+                                                       [this] { return new TfrmQu(this); });
+    frmQu->setBackgroundPicture(img_c->picture());
+    frmQu->exec();
+    return frmQu->Answer == QLatin1String("yes");
 }
 
+// "退出" and the close button.
 void TFormMain::N55Click()
 {
     if (!exitRoutine())
