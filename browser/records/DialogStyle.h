@@ -7,7 +7,8 @@
 inline QString recordsDialogStyle()
 {
     return QStringLiteral(
-        "QLabel, QCheckBox, QGroupBox { color: #10243E; background: transparent; }"
+        "QLabel, QGroupBox { color: #10243E; background: transparent; }"
+        "QCheckBox { color: #10243E; }"
         "QGroupBox { border: 1px solid rgba(16, 36, 62, 110); border-radius: 4px; margin-top: 10px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
         "QPushButton { color: #10243E; background: rgba(255, 255, 255, 200); border: 1px solid #7F9DB9;"

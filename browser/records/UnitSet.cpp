@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFrame>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QPushButton>
@@ -36,6 +37,7 @@ TfrmSet::TfrmSet(TFormMain *owner)
 {
     setWindowTitle(QStringLiteral("LZ 选项"));
     setStyleSheet(recordsDialogStyle());
+    cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(330, 236);
 
     suiImagePanel2 = new QWidget(this);
@@ -57,6 +59,11 @@ TfrmSet::TfrmSet(TFormMain *owner)
     PicturePanel **members[6] = {&SpeedButton4, &SpeedButton1, &SpeedButton2,
                                  &SpeedButton5, &SpeedButton6, &SpeedButton7};
     for (int i = 0; i < 6; ++i) {
+        // A thin frame around each swatch, whose light corner would otherwise
+        // melt into the background.
+        auto *frame = new QFrame(suiGroupBox2);
+        frame->setGeometry(13 + i * 36, 31, 32, 21);
+        frame->setStyleSheet(QStringLiteral("QFrame { border: 1px solid #7F9DB9; background: transparent; }"));
         auto *swatch = new PicturePanel(suiGroupBox2, PicturePanel::Mode::Unscaled);
         swatch->setObjectName(QLatin1String(Swatches[i].name));
         swatch->setPicture(Pictures::background(Swatches[i].value));

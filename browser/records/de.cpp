@@ -1,6 +1,7 @@
 #include "browser/records/de.h"
 
 #include "browser/records/DialogStyle.h"
+#include "platform/SkinWidgets.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +10,7 @@ TfrmDe::TfrmDe(QWidget *owner)
     : BorderlessDialog(owner)
 {
     setStyleSheet(recordsDialogStyle());
+    cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(330, 130);
 
     Label1 = new QLabel(QStringLiteral("您确定清空所有记录吗？'是'保留常用网址,'否'不保留,请确认!"), this);

@@ -24,6 +24,7 @@ TfrmQc::TfrmQc(TFormMain *owner)
     : BorderlessDialog(owner), m_main(owner)
 {
     setStyleSheet(recordsDialogStyle());
+    cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(560, 440);
 
     suiImagePanel1 = new QWidget(this);

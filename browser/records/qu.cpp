@@ -34,6 +34,7 @@ TfrmQu::TfrmQu(QWidget *owner)
     : BorderlessDialog(owner)
 {
     setStyleSheet(recordsDialogStyle());
+    cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(300, 130);
 
     Image1 = new PicturePanel(this, PicturePanel::Mode::Unscaled);
