@@ -13,6 +13,7 @@
 #include "browser/shell/UnitFormMain.h"
 #include "platform/MessageBox.h"
 #include "platform/SkinWidgets.h"
+#include "platform/WebEngineSetup.h"
 #include "platform/WindowHelpers.h"
 #include "store/Dmsystem.h"
 
@@ -785,5 +786,15 @@ void RecordsTest::exitRoutine()
         QVERIFY(m_w->TabManager);
 }
 
-QTEST_MAIN(RecordsTest)
+int main(int argc, char *argv[])
+{
+    // Chromium's flags are set before the application exists (as root the
+    // sandbox cannot start).
+    WebEngineSetup::prepareFlags();
+    QApplication app(argc, argv);
+    RecordsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_records.moc"
