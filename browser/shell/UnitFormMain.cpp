@@ -75,8 +75,9 @@ TFormMain::~TFormMain()
 {
     delete TabManager;
     TabManager = nullptr;
-    // Pages go before the profile they belong to.
-    delete PclParent;
+    // Every page (tabs, dialogs) goes before the profile it belongs to.
+    const QList<QWidget *> children = findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    qDeleteAll(children);
     PclParent = nullptr;
     delete m_profile;
     delete Dm;
@@ -367,8 +368,12 @@ void TFormMain::layoutChrome()
     place(btnZtt, 804, 11, 19, 17, true, w);
     place(btnqc, 834, 11, 19, 17, true, w);
     place(suiImageButton10, 864, 11, 19, 17, true, w);
-    place(suiImageButton4, 896, 11, 17, 17, true, w);
-    place(SpeedButton2, 923, 11, 19, 17, true, w);
+    // The zoom button grows to show its caption; the options button keeps its
+    // distance after it.
+    const QString zoomCaption = suiImageButton4->text();
+    const int zoomGrowth = zoomCaption.isEmpty() ? 0 : suiImageButton4->fontMetrics().horizontalAdvance(zoomCaption) + 4;
+    place(suiImageButton4, 896, 11, 17 + zoomGrowth, 17, true, w);
+    place(SpeedButton2, 923 + zoomGrowth, 11, 19, 17, true, w);
     place(btnzxh, 1018, 1, 16, 16, true, w);
     place(btnzdd, 1039, 1, 16, 16, true, w);
     place(btnzdh, 1039, 1, 16, 16, true, w);

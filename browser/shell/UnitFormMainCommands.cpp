@@ -180,6 +180,7 @@ void TFormMain::zoomItemClick(QAction *item, double factor, const QString &capti
         return;
     browser->setPageZoom(factor);
     suiImageButton4->setText(caption);
+    layoutChrome();
 }
 
 void TFormMain::e200Click()
