@@ -6,6 +6,7 @@
 #include "platform/SkinWidgets.h"
 #include "platform/WebBrowser.h"
 #include "browser/favourites/FavouritesWidgets.h"
+#include "browser/shell/DialogStyle.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -40,6 +41,7 @@ const char *const LinksScript =
 TfrmLzFav::TfrmLzFav(TFormMain *owner, std::unique_ptr<FilingSender> sender)
     : BorderlessDialog(owner, Centre::OnDesktop), m_main(owner)
 {
+    setStyleSheet(dialogStyleSheet());
     setWindowTitle(QStringLiteral("收藏夹"));
     setDesignSize(306, 476);
 

@@ -2,6 +2,7 @@
 
 #include "browser/favourites/FavouritesPages.h"
 #include "browser/favourites/FavouritesWidgets.h"
+#include "browser/shell/DialogStyle.h"
 #include "browser/shell/DownloadIEInterface.h"
 #include "browser/shell/Pictures.h"
 #include "browser/shell/UnitFormMain.h"
@@ -15,6 +16,7 @@ TfrmWdsc::TfrmWdsc(TFormMain *owner)
     : BorderlessDialog(owner, Centre::OnDesktop), m_main(owner)
 {
     setWindowTitle(QStringLiteral("我的收藏 - Lanzo Browser"));
+    setStyleSheet(dialogStyleSheet());
     setDesignSize(377, 146);
 
     suiImagePanel2 = new PicturePanel(this, PicturePanel::Mode::Unscaled);

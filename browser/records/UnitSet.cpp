@@ -1,7 +1,7 @@
 #include "browser/records/UnitSet.h"
 
 #include "browser/records/BackgroundRule.h"
-#include "browser/records/DialogStyle.h"
+#include "browser/shell/DialogStyle.h"
 #include "browser/shell/Pictures.h"
 #include "browser/shell/UnitFormMain.h"
 #include "platform/MessageBox.h"
@@ -36,7 +36,7 @@ TfrmSet::TfrmSet(TFormMain *owner)
     : BorderlessDialog(owner, Centre::OnDesktop), m_main(owner)
 {
     setWindowTitle(QStringLiteral("LZ 选项"));
-    setStyleSheet(recordsDialogStyle());
+    setStyleSheet(dialogStyleSheet());
     cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(330, 236);
 

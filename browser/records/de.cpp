@@ -1,6 +1,6 @@
 #include "browser/records/de.h"
 
-#include "browser/records/DialogStyle.h"
+#include "browser/shell/DialogStyle.h"
 #include "platform/SkinWidgets.h"
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 TfrmDe::TfrmDe(QWidget *owner)
     : BorderlessDialog(owner)
 {
-    setStyleSheet(recordsDialogStyle());
+    setStyleSheet(dialogStyleSheet());
     cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(330, 130);
 

@@ -1,6 +1,6 @@
 #include "browser/records/qc.h"
 
-#include "browser/records/DialogStyle.h"
+#include "browser/shell/DialogStyle.h"
 #include "browser/records/RecordRows.h"
 #include "browser/records/de.h"
 #include "browser/shell/DownloadIEInterface.h"
@@ -23,7 +23,7 @@ const QString TfrmQc::SearchHint = QStringLiteral("输入网址名称查找");
 TfrmQc::TfrmQc(TFormMain *owner)
     : BorderlessDialog(owner), m_main(owner)
 {
-    setStyleSheet(recordsDialogStyle());
+    setStyleSheet(dialogStyleSheet());
     cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(560, 440);
 

@@ -1,6 +1,6 @@
 #include "browser/records/qu.h"
 
-#include "browser/records/DialogStyle.h"
+#include "browser/shell/DialogStyle.h"
 #include "platform/SkinWidgets.h"
 
 #include <QLabel>
@@ -33,7 +33,7 @@ QImage questionIcon()
 TfrmQu::TfrmQu(QWidget *owner)
     : BorderlessDialog(owner)
 {
-    setStyleSheet(recordsDialogStyle());
+    setStyleSheet(dialogStyleSheet());
     cornerCloseButton()->setToolTip(QStringLiteral("关闭"));
     setDesignSize(300, 130);
 
