@@ -229,6 +229,8 @@ void TFormMain::buildChrome()
     connect(suiImageButton1, &QAbstractButton::clicked, this, &TFormMain::suiImageButton1Click);
     connect(suiImageButton5, &QAbstractButton::clicked, this, &TFormMain::suiImageButton5Click);
     connect(PclParent->strip(), &TabStrip::clickedActive, this, &TFormMain::PclParentClick);
+    // ActiveFrameIndex always names the active tab, however it became active.
+    connect(PclParent, &QTabWidget::currentChanged, this, [this](int page) { ActiveFrameIndex = page - 1; });
     connect(PclParent->strip(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { suiPopupMenu1->popup(PclParent->strip()->mapToGlobal(pos)); });
 }

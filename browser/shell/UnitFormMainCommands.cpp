@@ -22,9 +22,8 @@ void TFormMain::setUpPageCommands()
 
 // The eight commands of the File and Edit menus: nothing on the first tab,
 // failures swallowed.
-static void execOnActiveTab(TFormMain *w, WebBrowser *browser, int command)
+static void execOnActiveTab(WebBrowser *browser, int command)
 {
-    Q_UNUSED(w);
     if (!browser)
         return;
     try {
@@ -35,42 +34,42 @@ static void execOnActiveTab(TFormMain *w, WebBrowser *browser, int command)
 
 void TFormMain::N58Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdSaveAs);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdSaveAs);
 }
 
 void TFormMain::N62Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdPrint);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdPrint);
 }
 
 void TFormMain::N63Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdPrintPreview);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdPrintPreview);
 }
 
 void TFormMain::N64Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdProperties);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdProperties);
 }
 
 void TFormMain::N65Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdCut);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdCut);
 }
 
 void TFormMain::N66Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdCopy);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdCopy);
 }
 
 void TFormMain::N67Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdPaste);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdPaste);
 }
 
 void TFormMain::N69Click()
 {
-    execOnActiveTab(this, activeAddedBrowser(), WebBrowser::CmdSelectAll);
+    execOnActiveTab(activeAddedBrowser(), WebBrowser::CmdSelectAll);
 }
 
 // Find: Ctrl+F goes to whatever has the keyboard focus; the page answers it
