@@ -12,9 +12,11 @@
 
 #include <QDateEdit>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 
@@ -119,10 +121,17 @@ void TfrmQc::showEvent(QShowEvent *event)
 bool TfrmQc::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == edtName) {
-        if (event->type() == QEvent::MouseButtonPress)
-            edtNameClick();
-        else if (event->type() == QEvent::FocusOut)
-            edtNameExit();
+        // A click is the left button; leaving is focus going to another control
+        // of the dialog, not the dialog losing the active window to a message
+        // box, another program or the box's own context menu.
+        if (event->type() == QEvent::MouseButtonPress) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                edtNameClick();
+        } else if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                edtNameExit();
+        }
     }
     return BorderlessDialog::eventFilter(watched, event);
 }

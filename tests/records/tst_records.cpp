@@ -379,6 +379,17 @@ void RecordsTest::searchNarrowsAndHintKeepsLastResult()
     QTest::keyClicks(qc->edtName, QStringLiteral("h"));
     QCOMPARE(titles(qc), QStringList({"Alpha news"}));
 
+    // A right click, a message box or another program taking the active
+    // window, or the box's context menu, is not leaving the box: the typed
+    // text and its result stay.
+    QTest::mouseClick(qc->edtName, Qt::RightButton);
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(qc->edtName, &away);
+    }
+    QCOMPARE(qc->edtName->text(), QStringLiteral("Alph"));
+    QCOMPARE(titles(qc), QStringList({"Alpha news"}));
+
     // Leaving the box shows the hint and keeps the last result.
     QFocusEvent out(QEvent::FocusOut);
     QCoreApplication::sendEvent(qc->edtName, &out);
