@@ -24,7 +24,7 @@ void BM_visitKnownPage(benchmark::State &state)
     TDm dm(filledStoreFolder(kRows));
     int i = 0;
     for (auto _ : state) {
-        const QString title = QStringLiteral("新闻页面 %1 - 岚舟").arg((i++ * 7919) % kRows);
+        const QString title = QStringLiteral("新闻页面 %1 - 岚舟").arg((qint64(i++) * 7919) % kRows);
         if (!dm.findByTitle(title))
             dm.insertVisit(title, "http://127.0.0.1/");
     }

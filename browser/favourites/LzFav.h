@@ -28,7 +28,6 @@ public:
     QString pageFile() const;
     // The pause after each request (1000 ms).
     void setRequestInterval(int ms) { m_import->setInterval(ms); }
-    bool importRunning() const { return m_busy; }
     // True once the page the dialog shows has loaded.
     bool pageReady() const { return m_pageReady; }
 

@@ -26,6 +26,9 @@
 #include <QWebEnginePage>
 #include <QtTest>
 
+#include <memory>
+#include <optional>
+
 namespace {
 
 constexpr int Timeout = 20000;
@@ -46,16 +49,15 @@ void snapshot(QWidget *w, const QString &name)
         w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+// The page's text; empty when it does not come in time. The answer may come
+// after that, so it lands in shared state rather than on this stack.
 QString pageText(QWebEnginePage *page)
 {
-    QString text;
-    bool done = false;
-    page->toPlainText([&](const QString &t) {
-        text = t;
-        done = true;
-    });
-    QTest::qWaitFor([&] { return done; }, Timeout);
-    return text;
+    const auto text = std::make_shared<std::optional<QString>>();
+    page->toPlainText([text](const QString &t) { *text = t; });
+    if (!QTest::qWaitFor([&] { return text->has_value(); }, Timeout))
+        return QString();
+    return **text;
 }
 
 } // namespace
