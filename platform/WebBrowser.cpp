@@ -15,6 +15,7 @@
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -452,6 +453,8 @@ bool WebBrowser::showProperties()
         "(function(){var n=(performance.getEntriesByType&&performance.getEntriesByType('navigation')[0])||null;"
         "return {type:document.contentType||'',encoding:document.characterSet||'',"
         "modified:document.lastModified||'',size:n?(n.decodedBodySize||n.encodedBodySize||0):0};})()"),
+        // Asked in a world of its own, so the page's scripts cannot answer in its place.
+        QWebEngineScript::ApplicationWorld,
         [self, request, props](const QVariant &result) mutable {
             if (!self || request != self->m_propertiesRequest)
                 return;

@@ -24,6 +24,32 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+namespace {
+
+// Keeps a print preview, and the printer it owns, alive while the page is
+// printing into it: a preview closed during a paint goes once the paint is
+// over, not from inside the wait for the print.
+class PreviewKeeper : public QObject
+{
+public:
+    explicit PreviewKeeper(QWidget *preview) : QObject(preview) { preview->installEventFilter(this); }
+
+    bool painting = false;
+    bool deletePending = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::DeferredDelete && painting) {
+            deletePending = true;
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 PageDialogs::PageDialogs(QWebEngineProfile *profile, QWidget *owner)
     : QObject(owner), m_owner(owner), m_downloads(new DownloadManager(profile, owner))
 {
@@ -98,10 +124,15 @@ void PageDialogs::showPrintPreview(WebBrowser *browser)
     preview->setWindowTitle(QStringLiteral("打印预览"));
     preview->resize(900, 700);
     QPointer<WebBrowser> page(browser);
+    auto *keeper = new PreviewKeeper(preview);
     // Every repaint of the preview prints the page anew through the view.
-    connect(preview, &QPrintPreviewDialog::paintRequested, preview, [page](QPrinter *printer) {
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview, [preview, page, keeper](QPrinter *printer) {
+        keeper->painting = true;
         if (page)
             page->printAndWait(printer);
+        keeper->painting = false;
+        if (keeper->deletePending)
+            preview->deleteLater();
     });
     preview->open();
 }

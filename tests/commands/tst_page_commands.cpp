@@ -24,6 +24,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -405,6 +406,26 @@ void PageCommandsTest::printPreviewPaintsThePage()
     QVERIFY(pages);
     QTRY_VERIFY_WITH_TIMEOUT(pages->pageCount() >= 1, 30000);
     saveShot(preview, QStringLiteral("printpreview.png"));
+    preview->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QPrintPreviewDialog *>(QStringLiteral("frmPrintPreview")), 10000);
+
+    // A preview closed while its page is still being printed into it goes
+    // once that print is over; the page prints again afterwards.
+    WebBrowser *b = m_window->TabManager->FrameList.first()->WebAction;
+    QPointer<QPrintPreviewDialog> closed;
+    QTimer::singleShot(0, m_window, [&] {
+        closed = m_window->findChild<QPrintPreviewDialog *>(QStringLiteral("frmPrintPreview"));
+        if (closed)
+            closed->close();
+    });
+    m_window->N63Click();
+    QVERIFY(closed);
+    QTRY_VERIFY_WITH_TIMEOUT(!closed, 30000);
+    QVERIFY(!b->isPrinting());
+    m_window->N63Click();
+    preview = m_window->findChild<QPrintPreviewDialog *>(QStringLiteral("frmPrintPreview"));
+    QVERIFY(preview);
+    QTRY_VERIFY_WITH_TIMEOUT(preview->findChild<QPrintPreviewWidget *>()->pageCount() >= 1, 30000);
     preview->close();
 }
 
