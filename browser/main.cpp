@@ -11,8 +11,10 @@ int main(int argc, char *argv[])
     try {
         WebEngineSetup::prepareFlags();
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("LzIE"));
-        QApplication::setApplicationDisplayName(QStringLiteral("岚舟Browser"));
+        // The application's title (message boxes fall back to it). Only a
+        // name, not a display name: that would be appended to the window's
+        // own caption.
+        QApplication::setApplicationName(QStringLiteral("岚舟Browser"));
         QFont::insertSubstitutions(QStringLiteral("宋体"),
                                    {QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
                                     QStringLiteral("Noto Serif CJK SC")});

@@ -236,7 +236,7 @@ void WebBrowser::connectPage(QWebEnginePage *page)
         QWidget *top = window();
         if (!request.toggleOn()) {
             request.accept();
-            top->setWindowState(m_stateBeforeFullScreen);
+            leaveFullScreen();
             return;
         }
         if (!dialogs()->allowFullScreen(this, request.origin())) {
@@ -244,7 +244,9 @@ void WebBrowser::connectPage(QWebEnginePage *page)
             return;
         }
         request.accept();
-        m_stateBeforeFullScreen = top->windowState();
+        if (!m_inFullScreen)
+            m_stateBeforeFullScreen = top->windowState();
+        m_inFullScreen = true;
         top->setWindowState(top->windowState() | Qt::WindowFullScreen);
     });
 
@@ -260,7 +262,19 @@ void WebBrowser::connectPage(QWebEnginePage *page)
 
 WebBrowser::~WebBrowser()
 {
+    // A page that goes while it holds the window in full screen gives it back.
+    leaveFullScreen();
     delete m_printer;
+}
+
+// Only the control that put the window in full screen takes it out again,
+// back to the state it found.
+void WebBrowser::leaveFullScreen()
+{
+    if (!m_inFullScreen)
+        return;
+    m_inFullScreen = false;
+    window()->setWindowState(m_stateBeforeFullScreen);
 }
 
 void WebBrowser::showCrashPage()

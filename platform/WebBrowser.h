@@ -119,6 +119,7 @@ signals:
     void RendererTerminated();
 
 private:
+    void leaveFullScreen();
     friend class WebBrowserPage;
     QWebEnginePage *requestNewWindow();
     void connectPage(QWebEnginePage *page);
@@ -135,4 +136,5 @@ private:
     int m_propertiesRequest = 0;
     QUrl m_lostUrl;
     Qt::WindowStates m_stateBeforeFullScreen;
+    bool m_inFullScreen = false;
 };
