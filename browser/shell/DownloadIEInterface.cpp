@@ -113,10 +113,10 @@ void TDownloadIEInterface::CloseFrameTab(TFrameWebBrowser *frame)
         return;
     const int p = i + 1;
     const int active = PageControl->currentIndex();
-    const QWidget *activeSheet = PageControl->currentWidget();
+    QWidget *activeSheet = PageControl->currentWidget();
     CloseTab(p);
     if (active == p)
         PageControl->setCurrentIndex(p - 1);
     else
-        PageControl->setCurrentWidget(const_cast<QWidget *>(activeSheet));
+        PageControl->setCurrentWidget(activeSheet);
 }

@@ -49,7 +49,7 @@ QImage background(int which)
     return image;
 }
 
-QPixmap glyph(const QString &name, QSize size, State state)
+QPixmap glyph(const QString &name, QSize size)
 {
     registerResources();
     QPixmap pixmap(size);
@@ -58,10 +58,6 @@ QPixmap glyph(const QString &name, QSize size, State state)
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(size)));
-    if (state != Normal) {
-        p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-        p.fillRect(pixmap.rect(), state == Hover ? QColor(255, 255, 255, 90) : QColor(0, 0, 0, 70));
-    }
     p.end();
     return pixmap;
 }

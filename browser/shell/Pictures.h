@@ -23,9 +23,7 @@ enum Background {
 // A 1024 × 768 background; made once, then kept.
 QImage background(int which);
 
-enum State { Normal, Hover, Pressed };
-
-// A button glyph drawn at size in the given state.
-QPixmap glyph(const QString &name, QSize size, State state = Normal);
+// A button glyph drawn at size (the button makes its lit and pressed forms).
+QPixmap glyph(const QString &name, QSize size);
 
 } // namespace Pictures

@@ -144,20 +144,6 @@ void TFormMain::buildChrome()
     btnzdd = glyphButton(suiImagePanel7, QStringLiteral("maximise"), QStringLiteral("最大化"), QSize(16, 16));
     btnzdh = glyphButton(suiImagePanel7, QStringLiteral("restore"), QStringLiteral("最大化"), QSize(16, 16));
     suiImageButton13 = glyphButton(suiImagePanel7, QStringLiteral("close"), QStringLiteral("关闭"), QSize(16, 16));
-    for (SkinButton *b : {btnzxh, btnzdd, btnzdh, suiImageButton13}) {
-        b->setPictures(Pictures::glyph(b == btnzxh ? QStringLiteral("minimise")
-                                      : b == btnzdd ? QStringLiteral("maximise")
-                                      : b == btnzdh ? QStringLiteral("restore") : QStringLiteral("close"),
-                                      QSize(16, 16), Pictures::Normal),
-                       Pictures::glyph(b == btnzxh ? QStringLiteral("minimise")
-                                      : b == btnzdd ? QStringLiteral("maximise")
-                                      : b == btnzdh ? QStringLiteral("restore") : QStringLiteral("close"),
-                                      QSize(16, 16), Pictures::Hover),
-                       Pictures::glyph(b == btnzxh ? QStringLiteral("minimise")
-                                      : b == btnzdd ? QStringLiteral("maximise")
-                                      : b == btnzdh ? QStringLiteral("restore") : QStringLiteral("close"),
-                                      QSize(16, 16), Pictures::Pressed));
-    }
     btnzdh->raise();
 
     PclParent = new TabControl(img_c);
@@ -549,37 +535,34 @@ WebBrowser *TFormMain::activeAddedBrowser()
 }
 
 // Back, forward, stop and refresh act on the active tab, the first one included.
-static WebBrowser *activeBrowser(TFormMain *w)
+WebBrowser *TFormMain::activeBrowser()
 {
-    if (w->PclParent->currentWidget() == w->TabSheet1)
-        return w->FrameWebBrowserDefault->WebAction;
-    w->ActiveFrameIndex = w->PclParent->currentIndex() - 1;
-    if (w->ActiveFrameIndex < 0 || w->ActiveFrameIndex >= w->TabManager->FrameList.size())
-        return nullptr;
-    return w->TabManager->FrameList.at(w->ActiveFrameIndex)->WebAction;
+    if (PclParent->currentWidget() == TabSheet1)
+        return FrameWebBrowserDefault->WebAction;
+    return activeAddedBrowser();
 }
 
 void TFormMain::bbtnBackClick()
 {
-    if (WebBrowser *b = activeBrowser(this))
+    if (WebBrowser *b = activeBrowser())
         b->GoBack();
 }
 
 void TFormMain::bbtnUpClick()
 {
-    if (WebBrowser *b = activeBrowser(this))
+    if (WebBrowser *b = activeBrowser())
         b->GoForward();
 }
 
 void TFormMain::bbtnStopClick()
 {
-    if (WebBrowser *b = activeBrowser(this))
+    if (WebBrowser *b = activeBrowser())
         b->ExecWB(WebBrowser::CmdStop, WebBrowser::PromptUser);
 }
 
 void TFormMain::bbtnRefreshClick()
 {
-    if (WebBrowser *b = activeBrowser(this))
+    if (WebBrowser *b = activeBrowser())
         b->ExecWB(WebBrowser::CmdRefresh, WebBrowser::PromptUser);
 }
 

@@ -204,6 +204,8 @@ private:
     void applyStoredBackground();
     // The page commands act on this browser: null on the first tab.
     WebBrowser *activeAddedBrowser();
+    // Back, forward, stop and refresh act on this one: the first tab's too.
+    WebBrowser *activeBrowser();
     // The page commands' dialogs and downloads, made once.
     void setUpPageCommands();
     // Page zoom of the zoom items: the mark, the page, the button's caption.
